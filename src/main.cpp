@@ -1,0 +1,33 @@
+// The program: the main window of the built-in test, shown by the Qt binding.
+#include "content/package.h"
+#include "run/program.h"
+#include "toolkit/qt/binding.h"
+#include "toolkit/qt/collation.h"
+
+#include <QApplication>
+#include <QStyleFactory>
+#include <QTimer>
+
+#include <cstdlib>
+#include <cstring>
+
+int main(int argc, char* argv[])
+{
+    QApplication qt_application(argc, argv);
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+
+    const tk::qt::BulgarianCollation collation;
+    const tk::qt::QtScreen screen;
+    tk::Application application(collation, screen);
+    tk::qt::Binding binding(application);
+    run::Program program(application, content::builtin_test());
+    program.start();
+
+    // For screenshots and timing: ZOL_QUIT_AFTER_MS ends the program by itself.
+    if (const char* after = std::getenv("ZOL_QUIT_AFTER_MS"); after && std::strlen(after) > 0)
+        QTimer::singleShot(std::atoi(after), &qt_application, [&application] { application.End(); });
+
+    if (application.ended())
+        return 0;
+    return QApplication::exec();
+}
