@@ -612,8 +612,10 @@ void Binding::window_shown(Window& window)
     if (!view)
         view = new WindowView(window);
     view->show();
-    view->raise();
-    view->activateWindow();
+    if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
+        view->raise();
+        view->activateWindow();
+    }
 }
 
 void Binding::window_hidden(Window& window)

@@ -1,0 +1,176 @@
+// The Qt binding on real widgets: clicks reach the handlers, and what the
+// handlers change shows in the widgets.
+#include "content/package.h"
+#include "run/program.h"
+#include "run/zol.h"
+#include "toolkit/qt/binding.h"
+#include "toolkit/qt/collation.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStyleFactory>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+QString q(const char* utf8)
+{
+    return QString::fromUtf8(utf8);
+}
+
+class BindingTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<tk::qt::BulgarianCollation> collation;
+    std::unique_ptr<tk::qt::QtScreen> screen;
+    std::unique_ptr<tk::Application> app;
+    std::unique_ptr<tk::qt::Binding> binding;
+    std::unique_ptr<run::Program> program;
+    run::ZOL* zol = nullptr;
+
+    template <class W> W* widget(const tk::Control& control)
+    {
+        return qobject_cast<W*>(binding->widget_of(control));
+    }
+    QMainWindow* main_view() { return qobject_cast<QMainWindow*>(binding->view_of(*zol)); }
+
+    void click_row(QListWidget* list, int row)
+    {
+        const QRect rect = list->visualItemRect(list->item(row));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
+    }
+
+private slots:
+    void initTestCase() { QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion"))); }
+
+    void init()
+    {
+        collation = std::make_unique<tk::qt::BulgarianCollation>();
+        screen = std::make_unique<tk::qt::QtScreen>();
+        app = std::make_unique<tk::Application>(*collation, *screen);
+        binding = std::make_unique<tk::qt::Binding>(*app);
+        program = std::make_unique<run::Program>(*app, content::builtin_test());
+        zol = &program->start();
+        QVERIFY(QTest::qWaitForWindowExposed(main_view()));
+    }
+
+    void cleanup()
+    {
+        program.reset();
+        binding.reset();
+        app.reset();
+    }
+
+    void designReachesTheWidgets()
+    {
+        QMainWindow* view = main_view();
+        QCOMPARE(view->windowTitle(), q(content::publisher_address) + q(" ZOL по ИТ - армейки чинове"));
+        QVERIFY(!view->windowIcon().isNull());
+        // 11250 twips outer width less the 90 twips frame, at 15 twips a pixel.
+        QCOMPARE(view->centralWidget()->size(), QSize(744, 467));
+        QCOMPARE(view->centralWidget()->palette().color(QPalette::Window), QColor(0, 128, 0));
+
+        auto* left = widget<QListWidget>(zol->Slowo[0]);
+        QVERIFY(left);
+        QCOMPARE(left->geometry(), QRect(75, 32, 209, 137)); // 1120, 480, 3135, 2055 twips
+        QCOMPARE(left->count(), 17);
+        QCOMPARE(left->item(0)->text(), q("бригаден генерал"));
+        QCOMPARE(left->currentRow(), 0);
+        QCOMPARE(left->font().family(), q("Times New Roman"));
+        QCOMPARE(left->font().pointSizeF(), 12.0);
+        QCOMPARE(left->toolTip(), q("Посочете елемента в релацията"));
+
+        auto* choose = widget<QPushButton>(zol->Uprawl[0]);
+        QCOMPARE(choose->text(), q("Избрах"));
+        QCOMPARE(choose->palette().color(QPalette::Button), QColor(255, 128, 0));
+        QVERIFY(!widget<QPushButton>(zol->Uprawl[2])->isEnabled());
+
+        auto* label = widget<QLabel>(zol->Ndapis);
+        QCOMPARE(label->text(), q("Оставащи:"));
+        QCOMPARE(label->palette().color(QPalette::Window), QColor(255, 192, 128));
+
+        auto* text = widget<QPlainTextEdit>(zol->Prowerka[0]);
+        QVERIFY(text->toPlainText().startsWith(q("Това е релационен тест.\nТрябва")));
+        QVERIFY(text->isReadOnly());
+        QVERIFY(!binding->widget_of(zol->Prowerka[1])); // hidden: no widget until it is shown
+        QVERIFY(!binding->widget_of(zol->dum_N[0]));
+        QVERIFY(!binding->view_of(program->picture_window())); // loaded, never shown
+
+        const QList<QAction*> menu = view->menuBar()->actions();
+        QCOMPARE(menu.size(), 2);
+        QCOMPARE(menu[0]->text(), q("Exit"));
+        QCOMPARE(menu[1]->text(), q("Color"));
+    }
+
+    void clickOnARowSelectsAndMirrorsIntoTheTwin()
+    {
+        auto* left = widget<QListWidget>(zol->Slowo[0]);
+        const int row = left->row(left->findItems(q("сержант"), Qt::MatchExactly).front());
+        click_row(left, row);
+        QCOMPARE(zol->Slowo[0].ListIndex(), row);
+        QCOMPARE(zol->dum_N[0].ListIndex(), row);
+        QCOMPARE(zol->dum_N[0].List(row), std::string("4"));
+        QCOMPARE(zol->Current_Left, std::int16_t(4));
+    }
+
+    void recordedPairLeavesBothListsWithoutSelectionEvenOnFocus()
+    {
+        auto* left = widget<QListWidget>(zol->Slowo[0]);
+        auto* right = widget<QListWidget>(zol->Slowo[1]);
+        QTest::mouseClick(widget<QPushButton>(zol->Uprawl[0]), Qt::LeftButton);
+        QCOMPARE(widget<QListWidget>(zol->Slowo[2])->count(), 1);
+        QCOMPARE(widget<QListWidget>(zol->Slowo[2])->item(0)->text(), q("бригаден генерал адмирал"));
+        QCOMPARE(left->count(), 16);
+        QCOMPARE(right->count(), 16);
+        QCOMPARE(widget<QLabel>(zol->Ndapis)->text(), q("Остават: 16"));
+
+        left->setFocus(Qt::TabFocusReason);
+        QApplication::processEvents();
+        QVERIFY(left->selectedItems().isEmpty());
+        QCOMPARE(zol->Slowo[0].ListIndex(), -1);
+
+        // The arrow key selects, as the learner expects, and reaches the handler.
+        QTest::keyClick(left, Qt::Key_Down);
+        QCOMPARE(zol->Slowo[0].ListIndex(), left->currentRow());
+        QVERIFY(zol->Slowo[0].ListIndex() >= 0);
+    }
+
+    void enterOnTheFocusedButtonPressesIt()
+    {
+        auto* choose = widget<QPushButton>(zol->Uprawl[0]);
+        choose->setFocus();
+        QTest::keyClick(choose, Qt::Key_Return);
+        QTRY_COMPARE(zol->Slowo[2].ListCount(), 1);
+    }
+
+    void exitClosesEveryWindow()
+    {
+        zol->Grafika[0].learner_click(); // nothing to show in the built-in test
+        QMainWindow* view = main_view();
+        view->menuBar()->actions().at(0)->trigger();
+        QVERIFY(app->ended());
+        QVERIFY(!view->isVisible());
+        QVERIFY(!binding->view_of(*zol));
+        for (const tk::Window* window : app->windows())
+            QVERIFY(!window->Visible());
+    }
+
+    void closeButtonEndsTheProgramLikeExit()
+    {
+        main_view()->close();
+        QVERIFY(app->ended());
+        QVERIFY(zol->closed());
+    }
+};
+
+} // namespace
+
+QTEST_MAIN(BindingTest)
+#include "tst_binding.moc"
