@@ -25,6 +25,12 @@ Control::Control(Window& owner, Kind kind, std::string name, int index, Rect geo
     owner.adopt(this);
 }
 
+Control::~Control()
+{
+    if (observer_)
+        observer_->control_destroyed();
+}
+
 std::string Control::display_name() const
 {
     return index_ < 0 ? name_ : name_ + "(" + std::to_string(index_) + ")";

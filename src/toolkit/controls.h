@@ -68,12 +68,14 @@ public:
     virtual void item_inserted(int /*index*/) { }
     virtual void item_removed(int /*index*/) { }
     virtual void items_cleared() { }
+    // The control is going away; the observer must not touch it any more.
+    virtual void control_destroyed() { }
 };
 
 class Control {
 public:
     Control(Window& owner, Kind kind, std::string name, int index, Rect geometry);
-    virtual ~Control() = default;
+    virtual ~Control();
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
 

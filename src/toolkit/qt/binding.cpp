@@ -132,6 +132,8 @@ public:
     Control& control() const { return control_; }
     QWidget* widget() const { return widget_; }
 
+    void control_destroyed() override { attached_ = false; }
+
     void changed(Property property) override
     {
         if (!widget_) {
