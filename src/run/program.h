@@ -7,6 +7,10 @@
 
 #include <memory>
 
+namespace appearance {
+class Cwiat;
+}
+
 namespace pictures {
 class ZOL_Graphika;
 }
@@ -30,6 +34,7 @@ public:
 
     tk::Form<ZOL> main;
     tk::Form<pictures::ZOL_Graphika> picture_window;
+    tk::Form<appearance::Cwiat> colour_dialog;
 
 private:
     tk::Application& application_;

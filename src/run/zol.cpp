@@ -1,5 +1,6 @@
 #include "run/zol.h"
 
+#include "appearance/cwiat.h"
 #include "appearance/record.h"
 #include "run/icon.h"
 #include "run/program.h"
@@ -412,6 +413,9 @@ void ZOL::Izhod_Click()
     application().End();
 }
 
-void ZOL::Cwqt_Click() { }
+void ZOL::Cwqt_Click()
+{
+    program_.colour_dialog().Show();
+}
 
 } // namespace run
