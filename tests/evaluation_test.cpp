@@ -54,6 +54,11 @@ struct ScoreCase {
     const char* score;
 };
 
+void PrintTo(const ScoreCase& c, std::ostream* os)
+{
+    *os << c.meaning;
+}
+
 class Score : public testing::TestWithParam<ScoreCase> { };
 
 TEST_P(Score, IsThePercentageOfAllCorrectCombinations)

@@ -26,6 +26,11 @@ struct ListCase {
     int clicks; // clicks raised by the action
 };
 
+void PrintTo(const ListCase& c, std::ostream* os)
+{
+    *os << c.meaning;
+}
+
 class ListBoxContract : public testing::TestWithParam<ListCase> { };
 
 TEST_P(ListBoxContract, ItemsSelectionAndClicks)

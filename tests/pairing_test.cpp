@@ -55,6 +55,11 @@ struct RecordCase {
     Strings pairs;
 };
 
+void PrintTo(const RecordCase& c, std::ostream* os)
+{
+    *os << c.meaning;
+}
+
 class RecordGuard : public testing::TestWithParam<RecordCase> { };
 
 TEST_P(RecordGuard, RecordsOnlyWithBothSidesSelected)
@@ -105,6 +110,11 @@ struct RemainingCase {
     const char* remaining;
 };
 
+void PrintTo(const RemainingCase& c, std::ostream* os)
+{
+    *os << c.meaning;
+}
+
 class Remaining : public testing::TestWithParam<RemainingCase> { };
 
 TEST_P(Remaining, CountsThePairsStillPossible)
@@ -143,6 +153,11 @@ struct WithdrawCase {
     const char* returned_right;
     const char* remaining;
 };
+
+void PrintTo(const WithdrawCase& c, std::ostream* os)
+{
+    *os << c.meaning;
+}
 
 class Withdraw : public testing::TestWithParam<WithdrawCase> { };
 
