@@ -275,6 +275,7 @@ private:
             auto* widget = new QRadioButton(&client_);
             widget->setAutoExclusive(false); // the contract keeps the options exclusive
             widget->setAutoFillBackground(true);
+            widget->setBackgroundRole(QPalette::Window); // a button would fill with Button, not its colour
             QObject::connect(widget, &QRadioButton::clicked, widget, [this] {
                 if (!learner_may_act())
                     return;
