@@ -128,10 +128,33 @@ void ListBox::settle() const
 {
     if (pending_.empty())
         return;
+    const auto in_order = [this](const Item& a, const Item& b) { return before(a, b); };
+    if (pending_.size() == 1) {
+        // One item, as a learner's action adds it: into its place, after the
+        // items that sort equal to it, without moving the list elsewhere.
+        const auto place = std::upper_bound(items_.begin(), items_.end(), pending_.front(), in_order);
+        const int at = static_cast<int>(place - items_.begin());
+        items_.insert(place, std::move(pending_.front()));
+        pending_.clear();
+        if (selected_ >= at)
+            ++selected_;
+        if (observer())
+            observer()->item_inserted(at);
+        return;
+    }
+    if (items_.empty()) {
+        // The first filling: the sorted additions are the list.
+        items_ = std::move(pending_);
+        pending_.clear();
+        std::stable_sort(items_.begin(), items_.end(), in_order);
+        if (observer())
+            for (int at = 0; at < static_cast<int>(items_.size()); ++at)
+                observer()->item_inserted(at);
+        return;
+    }
     std::vector<Item> added = std::move(pending_);
     pending_.clear();
-    std::stable_sort(
-        added.begin(), added.end(), [this](const Item& a, const Item& b) { return before(a, b); });
+    std::stable_sort(added.begin(), added.end(), in_order);
 
     // Merge; an added item goes after existing items that sort equal to it.
     std::vector<Item> merged;
@@ -201,9 +224,8 @@ void ListBox::AddItem(std::string text)
             observer()->item_inserted(static_cast<int>(items_.size()) - 1);
         return;
     }
-    Item item { text, collation_->sort_key(text) };
-    item.text = std::move(text);
-    pending_.push_back(std::move(item));
+    std::string key = collation_->sort_key(text);
+    pending_.push_back(Item { std::move(text), std::move(key) });
     if (observer())
         settle();
 }
