@@ -439,7 +439,7 @@ TEST(ColourDialog, RecordsFontIsSelectedAndShownInTheSample)
 {
     Session run({ "DejaVu Serif", "Arial" });
     tk::ListBox& record = run.zol().Cweta[0];
-    appearance::set_item(record, 1, "Arial");
+    record.SetList(1, "Arial");
     Cwiat& dialog = run.choose_color();
     EXPECT_EQ(dialog.List_font[0].List(dialog.List_font[0].ListIndex()), "Arial");
     EXPECT_EQ(dialog.Font().name, "Arial");

@@ -2,7 +2,6 @@
 
 #include <cmath>
 #include <utility>
-#include <vector>
 
 namespace appearance {
 
@@ -14,23 +13,6 @@ std::int32_t whole_item(const tk::ListBox& record, int item)
 double real_item(const tk::ListBox& record, int item)
 {
     return tk::number_from_text(record.List(item));
-}
-
-void set_item(tk::ListBox& record, int item, std::string text)
-{
-    if (item < 0 || item >= record.ListCount() || record.List(item) == text)
-        return;
-    // A list offers no way to change an item in place: take the items out and
-    // put them back in their order. The record is a plain list that nobody
-    // selects in, so neither order nor selection suffers.
-    std::vector<std::string> items;
-    items.reserve(static_cast<std::size_t>(record.ListCount()));
-    for (int i = 0; i < record.ListCount(); ++i)
-        items.push_back(record.List(i));
-    items[static_cast<std::size_t>(item)] = std::move(text);
-    record.Clear();
-    for (std::string& each : items)
-        record.AddItem(std::move(each));
 }
 
 void apply_record(const tk::ListBox& record, const MainWindowLook& look)

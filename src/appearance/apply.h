@@ -25,8 +25,6 @@ constexpr int colour_item(int slot)
 std::int32_t whole_item(const tk::ListBox& record, int item);
 // An item read as a real number.
 double real_item(const tk::ListBox& record, int item);
-// Replaces the text of one item; the record's other items keep their places.
-void set_item(tk::ListBox& record, int item, std::string text);
 
 // The parts of the main window that the record changes.
 struct MainWindowLook {

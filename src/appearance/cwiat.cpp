@@ -237,9 +237,9 @@ void Cwiat::Opredeli_cwqt()
     for (int slot = 0; slot < 4; ++slot) {
         const std::int32_t colour = whole_item(Cweta_, colour_item(slot));
         cwetowe_RGB(colour);
-        set_item(Cweta_, colour_item(slot) + 1, tk::text_from_number(Red_Part));
-        set_item(Cweta_, colour_item(slot) + 2, tk::text_from_number(Green_Part));
-        set_item(Cweta_, colour_item(slot) + 3, tk::text_from_number(Blue_Part));
+        Cweta_.SetList(colour_item(slot) + 1, tk::text_from_number(Red_Part));
+        Cweta_.SetList(colour_item(slot) + 2, tk::text_from_number(Green_Part));
+        Cweta_.SetList(colour_item(slot) + 3, tk::text_from_number(Blue_Part));
     }
 }
 
@@ -289,9 +289,9 @@ void Cwiat::Slider1_Scroll(std::int16_t Index)
     if (Index < 0 || Index > 2)
         return;
     const int b = colour_item(Color_Slot);
-    set_item(Cweta_, b + 1 + Index, tk::text_from_number(Slider1[Index].Value()));
+    Cweta_.SetList(b + 1 + Index, tk::text_from_number(Slider1[Index].Value()));
     Compose_Mixed_Color();
-    set_item(Cweta_, b, tk::text_from_number(Mixed_Color));
+    Cweta_.SetList(b, tk::text_from_number(Mixed_Color));
     Otdelni_Update();
 }
 
@@ -306,11 +306,11 @@ void Cwiat::List_font_Click(std::int16_t Index)
     if (Index == 0) {
         const std::string name = list.List(selected);
         Text_Cv[0].SetFontName(name);
-        set_item(Cweta_, font_name_item, name);
+        Cweta_.SetList(font_name_item, name);
     } else {
         Text_Cv[0].SetFontSize(tk::number_from_text(list.List(selected)));
         const std::int16_t taken = tk::round_half_even_16(Text_Cv[0].FontSizeTaken());
-        set_item(Cweta_, font_size_item, tk::text_from_number(taken));
+        Cweta_.SetList(font_size_item, tk::text_from_number(taken));
     }
 }
 

@@ -153,8 +153,7 @@ void ZOL::Form_Load()
 
     const int nL = danni_.Danni(0).ListCount();
     const int nR = danni_.Danni(1).ListCount();
-    Nastroiki.RemoveItem(0);
-    Nastroiki.AddItem(tk::text_from_number(nL < nR ? nL : nR));
+    Nastroiki.SetList(0, tk::text_from_number(nL < nR ? nL : nR));
 
     Fill_Number_Lists();
     Fill_Expression_Lists();

@@ -230,6 +230,21 @@ void ListBox::AddItem(std::string text)
         settle();
 }
 
+void ListBox::SetList(int i, std::string text)
+{
+    settle();
+    if (i < 0 || i >= static_cast<int>(items_.size()))
+        return;
+    if (sorted()) {
+        RemoveItem(i);
+        AddItem(std::move(text));
+        return;
+    }
+    items_[static_cast<std::size_t>(i)].text = std::move(text);
+    if (observer())
+        observer()->item_changed(i);
+}
+
 void ListBox::RemoveItem(int i)
 {
     settle();

@@ -68,6 +68,7 @@ public:
     virtual void item_inserted(int /*index*/) { }
     virtual void item_removed(int /*index*/) { }
     virtual void items_cleared() { }
+    virtual void item_changed(int /*index*/) { }
     // The control is going away; the observer must not touch it any more.
     virtual void control_destroyed() { }
 };
@@ -162,6 +163,10 @@ public:
 
     void AddItem(std::string text);
     void RemoveItem(int i);
+    // Replaces the text of item i. A plain list keeps the item in its place
+    // and its selection; a sorted list removes it and adds the new text, as
+    // RemoveItem and AddItem would. Raises no click.
+    void SetList(int i, std::string text);
     void Clear();
 
     // Position of the first item equal to text, from item 0 upward; -1 if none.
