@@ -142,6 +142,20 @@ private slots:
         QVERIFY(zol->Slowo[0].ListIndex() >= 0);
     }
 
+    void listChangesUpdateTheirRowsOnly()
+    {
+        auto* pairs = widget<QListWidget>(zol->Slowo[2]);
+        zol->Uprawl[0].learner_click();
+        QListWidgetItem* first = pairs->item(0);
+        zol->Slowo[2].SetList(0, "нов текст");
+        QCOMPARE(pairs->item(0), first); // the same row, not a rebuilt list
+        QCOMPARE(first->text(), q("нов текст"));
+        auto* left = widget<QListWidget>(zol->Slowo[0]);
+        zol->Slowo[0].AddItem("аааа");
+        QCOMPARE(left->count(), 17);
+        QCOMPARE(left->item(0)->text(), q("аааа"));
+    }
+
     void enterOnTheFocusedButtonPressesIt()
     {
         auto* choose = widget<QPushButton>(zol->Uprawl[0]);

@@ -176,6 +176,12 @@ public:
             list->clear();
         }
     }
+    void item_changed(int index) override
+    {
+        if (auto* list = list_widget())
+            if (QListWidgetItem* item = list->item(index))
+                item->setText(qstr(static_cast<ListBox&>(control_).List(index)));
+    }
 
     std::function<void()> on_widget_made;
 
@@ -269,6 +275,10 @@ private:
             widget->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             widget->setFrameStyle(QFrame::Panel | QFrame::Sunken);
             widget->setAutoFillBackground(true);
+            // A picture box has the system's face colour unless told otherwise.
+            QPalette palette = widget->palette();
+            palette.setColor(QPalette::Window, QApplication::palette().color(QPalette::Window));
+            widget->setPalette(palette);
             widget->clicked = [this] {
                 if (learner_may_act())
                     static_cast<PictureBox&>(control_).learner_click();
