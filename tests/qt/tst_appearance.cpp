@@ -3,11 +3,7 @@
 // "Запис" repaints the main window's widgets. With ZOL_SCREENSHOT_DIR set,
 // the dialog and the main window are saved there as PNG images.
 #include "appearance/cwiat.h"
-#include "content/package.h"
-#include "run/program.h"
-#include "run/zol.h"
-#include "toolkit/qt/binding.h"
-#include "toolkit/qt/collation.h"
+#include "harness.h"
 
 #include <QApplication>
 #include <QDir>
@@ -28,37 +24,10 @@
 
 namespace {
 
-QString q(const char* utf8)
-{
-    return QString::fromUtf8(utf8);
-}
+using zqt::q;
 
-class AppearanceTest : public QObject {
+class AppearanceTest : public zqt::BindingFixture {
     Q_OBJECT
-
-    std::unique_ptr<tk::qt::BulgarianCollation> collation;
-    std::unique_ptr<tk::qt::QtScreen> screen;
-    std::unique_ptr<tk::Application> app;
-    std::unique_ptr<tk::qt::Binding> binding;
-    std::unique_ptr<run::Program> program;
-    run::ZOL* zol = nullptr;
-
-    template <class W> W* widget(const tk::Control& control)
-    {
-        return qobject_cast<W*>(binding->widget_of(control));
-    }
-    QMainWindow* view(const tk::Window& window)
-    {
-        return qobject_cast<QMainWindow*>(binding->view_of(window));
-    }
-
-    QAction* menu_command(QMainWindow* window, const char* name)
-    {
-        for (QAction* action : window->menuBar()->actions())
-            if (action->objectName() == QLatin1String(name))
-                return action;
-        return nullptr;
-    }
 
     // The learner chooses "Color" in the main window's menu bar.
     appearance::Cwiat* choose_color()
@@ -73,15 +42,6 @@ class AppearanceTest : public QObject {
         return dialog;
     }
 
-    void save_screenshot(QWidget* window, const char* file)
-    {
-        const QByteArray dir = qgetenv("ZOL_SCREENSHOT_DIR");
-        if (dir.isEmpty())
-            return;
-        QDir().mkpath(QString::fromLocal8Bit(dir));
-        QVERIFY(window->grab().save(QDir(QString::fromLocal8Bit(dir)).filePath(QLatin1String(file))));
-    }
-
     static QColor colour(int red, int green, int blue) { return QColor(red, green, blue); }
 
     // The colour a widget paints near its top right corner.
@@ -92,25 +52,8 @@ class AppearanceTest : public QObject {
     }
 
 private slots:
-    void initTestCase() { QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion"))); }
-
-    void init()
-    {
-        collation = std::make_unique<tk::qt::BulgarianCollation>();
-        screen = std::make_unique<tk::qt::QtScreen>();
-        app = std::make_unique<tk::Application>(*collation, *screen);
-        binding = std::make_unique<tk::qt::Binding>(*app);
-        program = std::make_unique<run::Program>(*app, content::builtin_test());
-        zol = &program->start();
-        QVERIFY(QTest::qWaitForWindowExposed(view(*zol)));
-    }
-
-    void cleanup()
-    {
-        program.reset();
-        binding.reset();
-        app.reset();
-    }
+    void init() { start(); }
+    void cleanup() { stop(); }
 
     void colorOpensTheDialogOnce()
     {

@@ -1,10 +1,6 @@
 // The Qt binding on real widgets: clicks reach the handlers, and what the
 // handlers change shows in the widgets.
-#include "content/package.h"
-#include "run/program.h"
-#include "run/zol.h"
-#include "toolkit/qt/binding.h"
-#include "toolkit/qt/collation.h"
+#include "harness.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -20,26 +16,12 @@
 
 namespace {
 
-QString q(const char* utf8)
-{
-    return QString::fromUtf8(utf8);
-}
+using zqt::q;
 
-class BindingTest : public QObject {
+class BindingTest : public zqt::BindingFixture {
     Q_OBJECT
 
-    std::unique_ptr<tk::qt::BulgarianCollation> collation;
-    std::unique_ptr<tk::qt::QtScreen> screen;
-    std::unique_ptr<tk::Application> app;
-    std::unique_ptr<tk::qt::Binding> binding;
-    std::unique_ptr<run::Program> program;
-    run::ZOL* zol = nullptr;
-
-    template <class W> W* widget(const tk::Control& control)
-    {
-        return qobject_cast<W*>(binding->widget_of(control));
-    }
-    QMainWindow* main_view() { return qobject_cast<QMainWindow*>(binding->view_of(*zol)); }
+    QMainWindow* main_view() { return view(*zol); }
 
     void click_row(QListWidget* list, int row)
     {
@@ -48,25 +30,8 @@ class BindingTest : public QObject {
     }
 
 private slots:
-    void initTestCase() { QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion"))); }
-
-    void init()
-    {
-        collation = std::make_unique<tk::qt::BulgarianCollation>();
-        screen = std::make_unique<tk::qt::QtScreen>();
-        app = std::make_unique<tk::Application>(*collation, *screen);
-        binding = std::make_unique<tk::qt::Binding>(*app);
-        program = std::make_unique<run::Program>(*app, content::builtin_test());
-        zol = &program->start();
-        QVERIFY(QTest::qWaitForWindowExposed(main_view()));
-    }
-
-    void cleanup()
-    {
-        program.reset();
-        binding.reset();
-        app.reset();
-    }
+    void init() { start(); }
+    void cleanup() { stop(); }
 
     void designReachesTheWidgets()
     {

@@ -1,11 +1,7 @@
 // A short test run by real clicks on real widgets, and the picture window.
 // With ZOL_SCREENSHOT_DIR set, the windows are also saved there as PNG files.
-#include "content/package.h"
+#include "harness.h"
 #include "pictures/zol_graphika.h"
-#include "run/program.h"
-#include "run/zol.h"
-#include "toolkit/qt/binding.h"
-#include "toolkit/qt/collation.h"
 
 #include <QApplication>
 #include <QDir>
@@ -22,17 +18,7 @@
 
 namespace {
 
-QString q(const char* utf8)
-{
-    return QString::fromUtf8(utf8);
-}
-
-void save(QWidget* window, const char* name)
-{
-    const QByteArray dir = qgetenv("ZOL_SCREENSHOT_DIR");
-    if (!dir.isEmpty())
-        window->grab().save(QDir(QString::fromLocal8Bit(dir)).filePath(QString::fromUtf8(name)));
-}
+using zqt::q;
 
 // The built-in test with a picture of 3000 x 2000 twips for left expression 3.
 std::shared_ptr<const content::Package> with_picture_for_left_3()
@@ -53,37 +39,16 @@ std::shared_ptr<const content::Package> with_picture_for_left_3()
     return std::make_shared<const content::Package>(std::move(c));
 }
 
-class SessionTest : public QObject {
+class SessionTest : public zqt::BindingFixture {
     Q_OBJECT
-
-    std::unique_ptr<tk::qt::BulgarianCollation> collation;
-    std::unique_ptr<tk::qt::QtScreen> screen;
-    std::unique_ptr<tk::Application> app;
-    std::unique_ptr<tk::qt::Binding> binding;
-    std::unique_ptr<run::Program> program;
-    run::ZOL* zol = nullptr;
-
-    void start(std::shared_ptr<const content::Package> package)
-    {
-        app = std::make_unique<tk::Application>(*collation, *screen);
-        binding = std::make_unique<tk::qt::Binding>(*app);
-        program = std::make_unique<run::Program>(*app, std::move(package));
-        zol = &program->start();
-        QVERIFY(QTest::qWaitForWindowExposed(binding->view_of(*zol)));
-    }
-
-    template <class W> W* widget(const tk::Control& control)
-    {
-        return qobject_cast<W*>(binding->widget_of(control));
-    }
 
     void pick(const tk::ListBox& list, const char* text)
     {
-        auto* view = widget<QListWidget>(list);
-        const auto found = view->findItems(q(text), Qt::MatchExactly);
+        auto* rows = widget<QListWidget>(list);
+        const auto found = rows->findItems(q(text), Qt::MatchExactly);
         QVERIFY2(!found.isEmpty(), text);
-        view->scrollToItem(found.front());
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualItemRect(found.front()).center());
+        rows->scrollToItem(found.front());
+        QTest::mouseClick(rows->viewport(), Qt::LeftButton, {}, rows->visualItemRect(found.front()).center());
     }
     void press(const tk::CommandButton& button)
     {
@@ -91,19 +56,7 @@ class SessionTest : public QObject {
     }
 
 private slots:
-    void initTestCase()
-    {
-        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-        collation = std::make_unique<tk::qt::BulgarianCollation>();
-        screen = std::make_unique<tk::qt::QtScreen>();
-    }
-
-    void cleanup()
-    {
-        program.reset();
-        binding.reset();
-        app.reset();
-    }
+    void cleanup() { stop(); }
 
     void pairEvaluateAndSeeTheVerdict()
     {
@@ -149,7 +102,7 @@ private slots:
         press(zol->Uprawl[3]);
         QCOMPARE(widget<QPlainTextEdit>(zol->Prowerka[0])->toPlainText(),
             q("\n\"редник\" е във връзка с \"матрос\""));
-        save(binding->view_of(*zol), "evaluated-window.png");
+        save_screenshot(view(*zol), "evaluated-window.png");
     }
 
     void thumbnailOpensThePictureWindowSizedToThePicture()
@@ -165,16 +118,16 @@ private slots:
         pictures::ZOL_Graphika& picture_window = program->picture_window();
         QCOMPARE(picture_window.Width(), 3100);
         QCOMPARE(picture_window.Height(), 2250);
-        auto* view = qobject_cast<QMainWindow*>(binding->view_of(picture_window));
-        QVERIFY(view && view->isVisible());
-        QCOMPARE(view->centralWidget()->size(), QSize(200, 133));
+        QMainWindow* window = view(picture_window);
+        QVERIFY(window && window->isVisible());
+        QCOMPARE(window->centralWidget()->size(), QSize(200, 133));
         auto* shown = qobject_cast<QLabel*>(binding->widget_of(picture_window.Graphika[0]));
         QCOMPARE(shown->geometry(), QRect(0, 0, 200, 133));
         QCOMPARE(shown->pixmap().size(), QSize(200, 133));
-        save(view, "picture-window.png");
+        save_screenshot(window, "picture-window.png");
 
         pick(zol->Slowo[0], "сержант");
-        QVERIFY(!view->isVisible());
+        QVERIFY(!window->isVisible());
         QVERIFY(thumbnail->pixmap().isNull());
     }
 };
