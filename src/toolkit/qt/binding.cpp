@@ -160,11 +160,6 @@ public:
     {
         if (auto* list = list_widget()) {
             const Syncing guard(*this);
-            // Let go of the current row while the layout still holds: the view
-            // would make the next row current and selected, and taking that back
-            // after the removal would lay out the whole list at once.
-            if (list->currentRow() == index)
-                list->setCurrentItem(nullptr);
             delete list->takeItem(index);
             sync_selection();
         }
@@ -427,10 +422,8 @@ private:
         const Syncing guard(*this);
         const int selected = static_cast<ListBox&>(control_).ListIndex();
         if (selected < 0) {
-            if (list->currentItem() || list->selectionModel()->hasSelection()) {
-                list->clearSelection();
-                list->setCurrentItem(nullptr);
-            }
+            list->clearSelection();
+            list->setCurrentItem(nullptr);
             return;
         }
         if (list->currentRow() != selected || !list->item(selected)->isSelected())
