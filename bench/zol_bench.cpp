@@ -43,6 +43,23 @@ double thread_seconds()
     return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
 }
 
+double median(std::vector<double> values);
+
+// What reading the processor time twice costs by itself, taken off every
+// processor time so that the shortest actions are not measured as the clock.
+double clock_overhead()
+{
+    static const double overhead = [] {
+        std::vector<double> costs;
+        for (int i = 0; i < 1001; ++i) {
+            const double begin = thread_seconds();
+            costs.push_back(thread_seconds() - begin);
+        }
+        return median(costs);
+    }();
+    return overhead;
+}
+
 double median(std::vector<double> values)
 {
     if (values.empty())
@@ -139,11 +156,14 @@ public:
         else
             zol().Uprawl[button].learner_click();
     }
-    // Lets the widgets lay out and paint what the action changed.
+    // Lets the widgets lay out and paint what the action changed. A list
+    // view lays out on a zero timer, and the repaint that asks for is posted
+    // in turn, so one round of events does not reach the painting.
     void settle()
     {
         if (widgets())
-            QCoreApplication::processEvents();
+            for (int round = 0; round < 4; ++round)
+                QCoreApplication::processEvents();
     }
 
     // Preparation, outside the time: records the last left expression with
@@ -213,7 +233,7 @@ public:
         state_.counters["median_ms"] = median(wall_) * 1000.0;
         state_.counters["max_ms"]
             = wall_.empty() ? 0.0 : *std::max_element(wall_.begin(), wall_.end()) * 1000.0;
-        state_.counters["cpu_ms"] = median(cpu_) * 1000.0;
+        state_.counters["cpu_ms"] = std::max(0.0, median(cpu_) - clock_overhead()) * 1000.0;
         if (counter_) {
             qApp->removeEventFilter(counter_.get());
             const auto per_action = benchmark::Counter::kAvgIterations;
@@ -487,6 +507,7 @@ int main(int argc, char* argv[])
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication application(argc, argv);
 
+    clock_overhead();
     std::vector<int> all(std::begin(bench::sizes), std::end(bench::sizes));
     register_all(false, all);
     register_all(true, { content::max_expressions });
