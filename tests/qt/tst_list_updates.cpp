@@ -1,11 +1,7 @@
 // The list widgets follow the contract's lists row by row: recording or
 // taking back a pair changes only the rows it moves, and no list widget is
 // filled again from scratch.
-#include "content/package.h"
-#include "run/program.h"
-#include "run/zol.h"
-#include "toolkit/qt/binding.h"
-#include "toolkit/qt/collation.h"
+#include "harness.h"
 
 #include <QAbstractItemModel>
 #include <QApplication>
@@ -14,7 +10,6 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include <memory>
 #include <vector>
 
 namespace {
@@ -42,20 +37,13 @@ struct RowChanges {
     }
 };
 
-class ListUpdatesTest : public QObject {
+class ListUpdatesTest : public zqt::BindingFixture {
     Q_OBJECT
 
-    std::unique_ptr<tk::qt::BulgarianCollation> collation;
-    std::unique_ptr<tk::qt::QtScreen> screen;
-    std::unique_ptr<tk::Application> app;
-    std::unique_ptr<tk::qt::Binding> binding;
-    std::unique_ptr<run::Program> program;
-    run::ZOL* zol = nullptr;
-
-    QListWidget* list(int i) { return qobject_cast<QListWidget*>(binding->widget_of(zol->Slowo[i])); }
+    QListWidget* list(int i) { return widget<QListWidget>(zol->Slowo[i]); }
     void press(int button)
     {
-        qobject_cast<QPushButton*>(binding->widget_of(zol->Uprawl[button]))->click();
+        widget<QPushButton>(zol->Uprawl[button])->click();
         QCoreApplication::processEvents();
     }
     void pick(int side, int row)
@@ -65,23 +53,8 @@ class ListUpdatesTest : public QObject {
     }
 
 private slots:
-    void init()
-    {
-        collation = std::make_unique<tk::qt::BulgarianCollation>();
-        screen = std::make_unique<tk::qt::QtScreen>();
-        app = std::make_unique<tk::Application>(*collation, *screen);
-        binding = std::make_unique<tk::qt::Binding>(*app);
-        program = std::make_unique<run::Program>(*app, content::builtin_test());
-        zol = &program->start();
-        QVERIFY(QTest::qWaitForWindowExposed(binding->view_of(*zol)));
-    }
-
-    void cleanup()
-    {
-        program.reset();
-        binding.reset();
-        app.reset();
-    }
+    void init() { start(); }
+    void cleanup() { stop(); }
 
     void recordingMovesOneRowOutOfEachListAndOneIntoThePairs()
     {
