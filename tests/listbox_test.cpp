@@ -112,6 +112,20 @@ INSTANTIATE_TEST_SUITE_P(Table, ListBoxContract,
             { "а", "б", "в" }, 1, [](tk::ListBox& l) { l.SetList(1, "я"); }, { "а", "я", "в" }, 1, 0 },
         ListCase { "replacing_an_item_of_a_sorted_list_moves_it_to_its_sorted_place", true, { "а", "б", "в" }, 2,
             [](tk::ListBox& l) { l.SetList(0, "г"); }, { "б", "в", "г" }, 1, 0 },
+        ListCase { "item_data_moves_with_its_item_and_a_new_item_starts_with_none", true, { "в", "б" }, -1,
+            [](tk::ListBox& l) {
+                l.SetItemData(1, 7); // "в"
+                l.AddItem("а", 3);
+                l.AddItem("г");
+                l.RemoveItem(1); // "б"
+                l.SetList(l.ListCount() - 1, "д"); // "г" goes, "д" comes new
+                Strings shown;
+                for (int i = 0; i < l.ListCount(); ++i)
+                    shown.push_back(l.List(i) + "=" + std::to_string(l.ItemData(i)));
+                l.Clear();
+                add(l, shown);
+            },
+            { "а=3", "в=7", "д=0" }, -1, 0 },
         ListCase { "clearing_raises_no_click_and_leaves_none_selected", false, { "а", "б" }, 0,
             [](tk::ListBox& l) { l.Clear(); }, {}, -1, 0 },
         ListCase { "assigning_a_new_index_raises_one_click", false, { "а", "б" }, 0,

@@ -125,3 +125,23 @@ TEST(Exit, EndsTheProgramWithEveryWindowClosed)
 }
 
 } // namespace
+
+// A package that breaks the rule of distinct texts still starts: a shown text
+// stands for the first expression that has it, also after a pair is taken back.
+TEST(StartUp, ARepeatedTextStandsForItsFirstExpression)
+{
+    zt::Session s(zt::package_of(zt::plain_content({ "бор", "ясен", "бор" }, { "а", "б", "в" })));
+    run::ZOL& zol = s.zol();
+    EXPECT_EQ(zt::items(zol.Slowo[0]), (std::vector<std::string> { "бор", "бор", "ясен" }));
+    EXPECT_EQ(zt::items(zol.dum_N[0]), (std::vector<std::string> { "1", "1", "2" }));
+
+    s.pair("ясен", "а");
+    s.pick_pair(0);
+    s.withdraw();
+    EXPECT_EQ(zt::items(zol.dum_N[0]), (std::vector<std::string> { "1", "1", "2" }));
+
+    s.pick_left("бор");
+    s.pick_right("б");
+    s.explain();
+    EXPECT_EQ(s.explanation(), "\r\n\"бор\" е във връзка с \"а\"");
+}

@@ -24,6 +24,8 @@ public:
     int ListCount() const { return static_cast<int>(items_.size()); }
     // Position of the first item exactly equal to text, from item 0; -1 if none.
     int FindFirst(const std::string& text) const;
+    // True when no text stands twice, so that each item is where its text is first found.
+    bool all_distinct() const { return first_.size() == items_.size(); }
 
 private:
     std::vector<std::string> items_;

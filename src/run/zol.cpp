@@ -178,8 +178,12 @@ void ZOL::Fill_Expression_Lists()
 {
     for (int side = 0; side < 2; ++side) {
         const content::ItemList& expressions = danni_.Danni(side);
+        // Each item keeps, as its item data, the position + 1 at which its
+        // text is first found in the content: its own position when the
+        // content holds no text twice, else found when first needed.
+        const bool own_position = expressions.all_distinct();
         for (int i = 0; i < expressions.ListCount(); ++i)
-            Slowo[side].AddItem(expressions.List(i));
+            Slowo[side].AddItem(expressions.List(i), own_position ? i + 1 : 0);
     }
 }
 
@@ -187,12 +191,18 @@ void ZOL::Map_Expression_Numbers()
 {
     for (int side = 0; side < 2; ++side) {
         tk::ListBox& twin = dum_N[side];
-        const tk::ListBox& shown = Slowo[side];
+        tk::ListBox& shown = Slowo[side];
         const content::ItemList& expressions = danni_.Danni(side);
         const tk::ListBox& numbers = dum_N[side + 4];
         twin.Clear();
         for (int i = 0; i < shown.ListCount(); ++i) {
-            const int j = expressions.FindFirst(shown.List(i));
+            // The content never changes, so where a shown text was first found
+            // stays true; the item keeps it (Fill_Expression_Lists).
+            int j = static_cast<int>(shown.ItemData(i)) - 1;
+            if (j < 0) {
+                j = expressions.FindFirst(shown.List(i));
+                shown.SetItemData(i, j + 1);
+            }
             if (j >= 0) // every shown text comes from the content, so this always holds
                 twin.AddItem(numbers.List(j));
         }

@@ -216,18 +216,31 @@ void ListBox::SetListIndex(int i)
         on_click();
 }
 
-void ListBox::AddItem(std::string text)
+void ListBox::AddItem(std::string text, long item_data)
 {
     if (!sorted()) {
-        items_.push_back(Item { std::move(text), {} });
+        items_.push_back(Item { std::move(text), {}, item_data });
         if (observer())
             observer()->item_inserted(static_cast<int>(items_.size()) - 1);
         return;
     }
     std::string key = collation_->sort_key(text);
-    pending_.push_back(Item { std::move(text), std::move(key) });
+    pending_.push_back(Item { std::move(text), std::move(key), item_data });
     if (observer())
         settle();
+}
+
+long ListBox::ItemData(int i) const
+{
+    settle();
+    return i >= 0 && i < static_cast<int>(items_.size()) ? items_[static_cast<std::size_t>(i)].data : 0;
+}
+
+void ListBox::SetItemData(int i, long value)
+{
+    settle();
+    if (i >= 0 && i < static_cast<int>(items_.size()))
+        items_[static_cast<std::size_t>(i)].data = value;
 }
 
 void ListBox::SetList(int i, std::string text)

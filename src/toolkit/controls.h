@@ -161,7 +161,7 @@ public:
     // before this returns.
     void SetListIndex(int i);
 
-    void AddItem(std::string text);
+    void AddItem(std::string text, long item_data = 0);
     void RemoveItem(int i);
     // Replaces the text of item i. A plain list keeps the item in its place
     // and its selection; a sorted list removes it and adds the new text, as
@@ -172,6 +172,11 @@ public:
     // Position of the first item equal to text, from item 0 upward; -1 if none.
     int FindFirst(const std::string& text) const;
 
+    // A number kept with item i, 0 until set; it moves with its item when
+    // other items come and go, and a new item starts with 0.
+    long ItemData(int i) const;
+    void SetItemData(int i, long value);
+
     Handler on_click;
 
     // The learner selects row i in the view.
@@ -181,6 +186,7 @@ private:
     struct Item {
         std::string text;
         std::string key; // collation key, sorted lists only
+        long data = 0;
     };
     bool before(const Item& a, const Item& b) const;
     void settle() const;
