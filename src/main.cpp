@@ -5,9 +5,9 @@
 #include "toolkit/qt/binding.h"
 #include "toolkit/qt/collation.h"
 #include "toolkit/qt/first_paint.h"
+#include "toolkit/qt/style.h"
 
 #include <QApplication>
-#include <QStyleFactory>
 #include <QTimer>
 
 #include <cstdlib>
@@ -16,7 +16,7 @@
 int main(int argc, char* argv[])
 {
     QApplication qt_application(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setStyle(tk::qt::program_style());
 
     const tk::qt::BulgarianCollation collation;
     const tk::qt::QtScreen screen;

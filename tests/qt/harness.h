@@ -7,6 +7,7 @@
 #include "run/zol.h"
 #include "toolkit/qt/binding.h"
 #include "toolkit/qt/collation.h"
+#include "toolkit/qt/style.h"
 
 #include <QAction>
 #include <QApplication>
@@ -14,7 +15,6 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QObject>
-#include <QStyleFactory>
 #include <QTest>
 
 #include <memory>
@@ -38,7 +38,7 @@ protected:
     // Starts the program as main() does and waits until its window is shown.
     void start(std::shared_ptr<const content::Package> package = content::builtin_test())
     {
-        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+        QApplication::setStyle(tk::qt::program_style());
         if (!collation) {
             collation = std::make_unique<tk::qt::BulgarianCollation>();
             screen = std::make_unique<tk::qt::QtScreen>();
