@@ -167,11 +167,7 @@ std::shared_ptr<const content::Package> eight_by_eight()
 
 tk::PictureRef picture_of(int width_twips, int height_twips)
 {
-    auto picture = std::make_shared<tk::Picture>();
-    picture->pixel_width = width_twips / 15;
-    picture->pixel_height = height_twips / 15;
-    picture->pixels.assign(
-        static_cast<std::size_t>(picture->pixel_width * picture->pixel_height), 0xFF8040C0u);
+    auto picture = tk::Picture::filled(width_twips / 15, height_twips / 15, 0xFF8040C0u);
     picture->width_twips = width_twips;
     picture->height_twips = height_twips;
     return picture;

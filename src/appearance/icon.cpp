@@ -2,7 +2,6 @@
 
 #include <cmath>
 #include <cstdint>
-#include <memory>
 
 namespace appearance {
 
@@ -17,12 +16,7 @@ namespace {
 
     tk::PictureRef draw(int size)
     {
-        auto picture = std::make_shared<tk::Picture>();
-        picture->pixel_width = size;
-        picture->pixel_height = size;
-        picture->width_twips = size * 15;
-        picture->height_twips = size * 15;
-        picture->pixels.assign(static_cast<std::size_t>(size * size), transparent);
+        auto picture = tk::Picture::filled(size, size, transparent);
 
         // Concentric bands measured from the middle of the picture, in
         // sixteenths of its size so that the drawing scales.
@@ -44,7 +38,7 @@ namespace {
                 const double gy = (y - middle) / unit + 3.4;
                 if (colour == disc && gx * gx + gy * gy <= 1.7)
                     colour = gleam;
-                picture->pixels[static_cast<std::size_t>(y * size + x)] = colour;
+                picture->put(x, y, colour);
             }
         return picture;
     }

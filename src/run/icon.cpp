@@ -1,7 +1,6 @@
 #include "run/icon.h"
 
 #include <cstdint>
-#include <memory>
 
 namespace run {
 
@@ -16,16 +15,7 @@ namespace {
 
     tk::PictureRef draw(int size)
     {
-        auto picture = std::make_shared<tk::Picture>();
-        picture->pixel_width = size;
-        picture->pixel_height = size;
-        picture->width_twips = size * 15;
-        picture->height_twips = size * 15;
-        picture->pixels.assign(static_cast<std::size_t>(size * size), transparent);
-        auto put = [&](int x, int y, std::uint32_t colour) {
-            if (x >= 0 && y >= 0 && x < size && y < size)
-                picture->pixels[static_cast<std::size_t>(y * size + x)] = colour;
-        };
+        auto picture = tk::Picture::filled(size, size, transparent);
 
         // Three books lying on each other, each a little shifted, seen from the
         // side: a cover band on top and bottom with the page edges between.
@@ -44,7 +34,7 @@ namespace {
                     const bool cover_band
                         = y <= top_row + size / 16 || y >= bottom_row - size / 16 || x <= left + size / 16;
                     std::uint32_t colour = cover_band ? cover : ((y - top_row) % 2 ? pages : page_shade);
-                    put(x, y, edge ? outline : colour);
+                    picture->put(x, y, edge ? outline : colour);
                 }
         }
         return picture;

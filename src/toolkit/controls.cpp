@@ -12,6 +12,28 @@ namespace {
     const std::string empty_text;
 }
 
+// ---------------------------------------------------------------- Picture
+
+std::shared_ptr<Picture> Picture::filled(int pixel_width, int pixel_height, std::uint32_t argb)
+{
+    auto picture = std::make_shared<Picture>();
+    picture->pixel_width = pixel_width;
+    picture->pixel_height = pixel_height;
+    picture->width_twips = pixel_width * 15;
+    picture->height_twips = pixel_height * 15;
+    picture->pixels.assign(
+        static_cast<std::size_t>(pixel_width) * static_cast<std::size_t>(pixel_height), argb);
+    return picture;
+}
+
+void Picture::put(int x, int y, std::uint32_t argb)
+{
+    if (x >= 0 && y >= 0 && x < pixel_width && y < pixel_height)
+        pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(pixel_width)
+            + static_cast<std::size_t>(x)]
+            = argb;
+}
+
 // ---------------------------------------------------------------- Control
 
 Control::Control(Window& owner, Kind kind, std::string name, int index, Rect geometry)

@@ -40,6 +40,11 @@ struct Picture {
     int height_twips = 0;
 
     bool empty() const { return pixels.empty(); }
+
+    // A picture of the given pixels, all one colour, at 15 twips a pixel.
+    static std::shared_ptr<Picture> filled(int pixel_width, int pixel_height, std::uint32_t argb);
+    // Sets one pixel; a point outside the picture is ignored.
+    void put(int x, int y, std::uint32_t argb);
 };
 using PictureRef = std::shared_ptr<const Picture>;
 

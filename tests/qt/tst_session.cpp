@@ -24,16 +24,13 @@ using zqt::q;
 std::shared_ptr<const content::Package> with_picture_for_left_3()
 {
     content::Content c = content::builtin_content();
-    auto picture = std::make_shared<tk::Picture>();
-    picture->pixel_width = 200;
-    picture->pixel_height = 133;
+    auto picture = tk::Picture::filled(200, 133, 0);
     picture->width_twips = 3000;
     picture->height_twips = 2000;
-    picture->pixels.resize(200 * 133);
     for (int y = 0; y < 133; ++y)
         for (int x = 0; x < 200; ++x)
-            picture->pixels[static_cast<std::size_t>(y * 200 + x)]
-                = 0xFF000000u | (x * 255 / 199) << 16 | 0x40u << 8 | static_cast<unsigned>(y * 255 / 132);
+            picture->put(x, y,
+                0xFF000000u | (x * 255 / 199) << 16 | 0x40u << 8 | static_cast<unsigned>(y * 255 / 132));
     c.spis_graf[3] = std::string(1, '1'); // a plain "1" trips a false GCC 12 -Wrestrict warning
     c.graphika[3] = picture;
     return std::make_shared<const content::Package>(std::move(c));
