@@ -121,6 +121,22 @@ private slots:
         QCOMPARE(left->item(0)->text(), q("аааа"));
     }
 
+    void tabFollowsTheDesignedOrder()
+    {
+        main_view()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(main_view()));
+        widget<QWidget>(zol->Slowo[0])->setFocus(Qt::TabFocusReason);
+        QStringList visited;
+        for (int i = 0; i < 7; ++i) {
+            visited << QApplication::focusWidget()->objectName();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        // "Оцени" is disabled and the verdict box hidden: the focus passes them by.
+        QCOMPARE(visited,
+            QStringList({ "Slowo(0)", "Slowo(1)", "Slowo(2)", "Uprawl(0)", "Uprawl(1)", "Prowerka(0)",
+                "Uprawl(3)" }));
+    }
+
     void enterOnTheFocusedButtonPressesIt()
     {
         auto* choose = widget<QPushButton>(zol->Uprawl[0]);
