@@ -22,8 +22,8 @@ namespace {
         d.caption = "Формиране на цвят/избор на шрифт";
         d.client_width = 5535;
         d.client_height = 4710;
-        d.frame_width = 90; // a fixed single border of three pixels each side
-        d.frame_height = 690; // border, caption bar and menu bar
+        d.frame_width = tk::bordered_frame_width;
+        d.frame_height = tk::bordered_frame_height;
         d.back_color = grey;
         d.font = tk::Font { "Times New Roman", 12.0, false };
         d.fixed_border = true;

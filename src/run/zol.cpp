@@ -23,8 +23,8 @@ namespace {
         d.caption = "                    "; // blank until start-up puts the title in
         d.client_width = 11865;
         d.client_height = 7005;
-        d.frame_width = 90; // a fixed single border of three pixels each side
-        d.frame_height = 690; // border, caption bar and menu bar
+        d.frame_width = tk::bordered_frame_width;
+        d.frame_height = tk::bordered_frame_height;
         d.back_color = green_form;
         d.font = tk::Font { "Times New Roman", 12.0, false };
         d.fixed_border = true;

@@ -24,6 +24,11 @@ public:
     virtual void changed(WindowProperty) { }
 };
 
+// What a fixed single border adds to the client area of a window with a
+// caption bar and a menu bar: three pixels each side, the caption and the menu.
+inline constexpr int bordered_frame_width = 90;
+inline constexpr int bordered_frame_height = 690;
+
 struct WindowDesign {
     std::string caption;
     int client_width = 0; // twips
